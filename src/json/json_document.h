@@ -9,6 +9,7 @@ namespace talvoren {
 
 class JsonEngine;  // the shared holder of one value tree (json_engine.h)
 using JsonEngineRef = std::shared_ptr<JsonEngine>;
+struct PathTarget;  // where a member path leads (json_path.h)
 
 // What went wrong in the last load, in our own words. Filled by load() only when asked for.
 struct ScriptError {
@@ -68,6 +69,10 @@ class JsonDocument {
   const std::string& rootName() const { return rootName_; }
 
  private:
+  PathTarget locate(const std::string& path);
+  PathTarget locateItem(int index, const std::string& path);
+  std::unique_ptr<JsonDocument> derivedDocument(const PathTarget& target);
+
   std::string rootName_;
   JsonEngineRef engine_;
 };
