@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "corpus.h"
 #include "json/json_document.h"
 
 namespace talvoren {
@@ -280,6 +284,46 @@ TEST(JsonDocumentBigObjects, LookupFindsEveryMember) {
   EXPECT_TRUE(doc.deleteMember("k3"));
   EXPECT_EQ(doc.typeCode("k3"), 0);
   EXPECT_EQ(doc.valueText("k4"), "4");
+}
+
+// Every real draft loads, and its JSON form loads back as itself; every subtitle's text and every
+// segment's time range reads by the paths the import uses.
+TEST(JsonDocumentDrafts, RealDraftsLoadAndRead) {
+  auto dir = test::corpusDir("drafts");
+  if (!dir) {
+    GTEST_SKIP() << "no ../shared/corpus/drafts beside this checkout";
+  }
+  int drafts = 0, texts = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(*dir)) {
+    std::filesystem::path file = entry.path() / "draft_content.json";
+    if (!std::filesystem::is_regular_file(file)) continue;
+    std::ifstream in(file, std::ios::binary);
+    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    JsonDocument doc;
+    ASSERT_TRUE(doc.load(text)) << file;
+    ++drafts;
+    std::string json = doc.rootJson();
+    JsonDocument again;
+    ASSERT_TRUE(again.load(json)) << file;
+    EXPECT_EQ(again.rootJson(), json) << file;
+    int count = doc.arrayCount("materials.texts");
+    for (int k = 0; k < count; ++k) {
+      std::string base = "materials.texts[" + std::to_string(k) + "]";
+      EXPECT_EQ(doc.typeCode(base + ".content"), 6) << file << " " << k;
+      EXPECT_FALSE(doc.valueText(base + ".content").empty()) << file << " " << k;
+    }
+    texts += count;
+    for (int t = 0; t < doc.arrayCount("tracks"); ++t) {
+      std::string segments = "tracks[" + std::to_string(t) + "].segments";
+      for (int k = 0; k < doc.arrayCount(segments); ++k) {
+        std::string range = segments + "[" + std::to_string(k) + "]['target_timerange']";
+        EXPECT_EQ(doc.typeCode(range + ".start"), 2) << file << " " << range;
+        EXPECT_EQ(doc.typeCode(range + ".duration"), 2) << file << " " << range;
+      }
+    }
+  }
+  std::printf("drafts: %d loaded, %d text materials read\n", drafts, texts);
+  EXPECT_GT(drafts, 0);
 }
 
 }  // namespace
