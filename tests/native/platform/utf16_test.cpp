@@ -23,9 +23,9 @@ TEST(Utf16, EncodesSupplementaryCharactersAsSurrogatePairs) {
 TEST(Utf16, InvalidInputReadsAsReplacementCharacter) {
   const std::wstring r(1, static_cast<wchar_t>(0xFFFD));
   EXPECT_EQ(toUtf16("\xFF"), r);
-  EXPECT_EQ(toUtf16("\xC0\xAF"), r + r);  // overlong lead bytes are never valid
-  EXPECT_EQ(toUtf16("\xE0\x80\xAF"), r);  // overlong three-byte form
-  EXPECT_EQ(toUtf16("\xED\xA0\x80"), r);  // encoded surrogate
+  EXPECT_EQ(toUtf16("\xC0\xAF"), r + r);          // overlong lead bytes are never valid
+  EXPECT_EQ(toUtf16("\xE0\x80\xAF"), r + r + r);  // overlong three-byte form
+  EXPECT_EQ(toUtf16("\xED\xA0\x80"), r + r + r);  // encoded surrogate
   EXPECT_EQ(toUtf16("\xE4\xBD"
                     "a"),
             r + L"a");  // truncated, the next character survives
