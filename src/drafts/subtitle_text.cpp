@@ -1,0 +1,56 @@
+#include "drafts/subtitle_text.h"
+
+#include "json/json_document.h"
+
+namespace talvoren {
+namespace {
+
+constexpr int kStringType = 6;
+
+bool isJsonBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+bool looksLikeJsonObject(const std::string& content) {
+  const std::size_t first = content.find_first_not_of(" \t\r\n");
+  if (first == std::string::npos || content[first] != '{') return false;
+  std::size_t last = content.size() - 1;
+  while (isJsonBlank(content[last])) --last;
+  return content[last] == '}';
+}
+
+bool isMarkup(const std::string& content) {
+  return !content.empty() && content.front() == '<' && content.back() == '>';
+}
+
+}  // namespace
+
+std::string textWithoutMarkup(const std::string& markup) {
+  std::string text;
+  text.reserve(markup.size());
+  for (std::size_t at = 0; at < markup.size();) {
+    const std::size_t open = markup.find('<', at);
+    const std::size_t close = open == std::string::npos ? open : markup.find('>', open + 1);
+    if (close == std::string::npos) {
+      text.append(markup, at);
+      break;
+    }
+    text.append(markup, at, open - at);
+    at = close + 1;
+  }
+  if (text.size() >= 2 && text.front() == '[' && text.back() == ']') {
+    return text.substr(1, text.size() - 2);
+  }
+  return text;
+}
+
+std::string subtitleText(const std::string& content, JsonDocument& scratch) {
+  if (looksLikeJsonObject(content) && scratch.load(content, true) &&
+      scratch.typeCode("text") == kStringType) {
+    return scratch.valueText("text");
+  }
+  if (isMarkup(content)) return textWithoutMarkup(content);
+  return content;
+}
+
+}  // namespace talvoren

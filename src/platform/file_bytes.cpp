@@ -1,0 +1,35 @@
+#include "platform/file_bytes.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <memory>
+
+namespace talvoren {
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+}  // namespace
+
+FileContents readWholeFile(const std::string& path) {
+  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+  if (!file) {
+    const bool missing = errno == ENOENT || errno == ENOTDIR;
+    return {missing ? FileReadStatus::missing : FileReadStatus::unreadable, {}};
+  }
+  FileContents contents{FileReadStatus::read, {}};
+  // Read in growing pieces rather than trusting a size query: a file may change while we read it,
+  // and a folder opens here but cannot be read.
+  char buffer[1 << 16];
+  while (true) {
+    const std::size_t got = std::fread(buffer, 1, sizeof buffer, file.get());
+    contents.bytes.append(buffer, got);
+    if (got < sizeof buffer) break;
+  }
+  if (std::ferror(file.get())) return {FileReadStatus::unreadable, {}};
+  return contents;
+}
+
+}  // namespace talvoren
