@@ -3,10 +3,11 @@ BUILD      ?= build
 NATIVE     := $(BUILD)/native
 FUZZ       := $(BUILD)/fuzz
 BENCH      := $(BUILD)/bench
+WINDOWS    := $(BUILD)/windows
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-.PHONY: all setup native fuzz test test-native test-fuzz bench run clean
+.PHONY: all setup native fuzz test test-native test-fuzz bench run clean windows test-windows
 
 all: native
 
@@ -30,9 +31,19 @@ test-fuzz: fuzz
 test-native: native
 	cd $(NATIVE) && ctest --output-on-failure -j $(JOBS)
 
+windows:
+	@scripts/setup.sh windows
+	cmake -S . -B $(WINDOWS) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
+	      -DCMAKE_BUILD_TYPE=Release >/dev/null
+	cmake --build $(WINDOWS) -j $(JOBS)
+
+test-windows: windows
+	scripts/test-windows.sh $(WINDOWS)
+
 test: setup
 	$(MAKE) --no-print-directory test-fuzz
 	$(MAKE) --no-print-directory test-native
+	$(MAKE) --no-print-directory test-windows
 
 bench:
 	@scripts/setup.sh native
@@ -41,7 +52,11 @@ bench:
 	scripts/run-benchmarks.sh $(BENCH)
 
 run: setup
-	@echo "Talvoren.exe arrives with the Windows build; for now: make test"
+	@scripts/setup.sh windows
+	cmake -S . -B $(WINDOWS) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
+	      -DCMAKE_BUILD_TYPE=Release >/dev/null
+	cmake --build $(WINDOWS) -j $(JOBS) --target Talvoren
+	scripts/run-talvoren.sh $(WINDOWS)
 
 clean:
 	rm -rf $(BUILD)
