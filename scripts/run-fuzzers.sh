@@ -12,10 +12,13 @@ for target in "$build"/fuzz/fuzz_*; do
   work="$build/fuzz-work/$name"
   mkdir -p "$work/corpus" "$work/artifacts"
   seeds=()
-  # A target's seed folders are listed one a line in fuzz/NAME.seeds, relative to the project root.
+  # A target's seed folders are listed one a line in fuzz/NAME.seeds, absolute or relative to the
+  # project root (so ../shared/corpus/... reaches the shared corpus); missing folders are skipped.
   if [ -f "$root/fuzz/$name.seeds" ]; then
-    while IFS= read -r dir; do
-      [ -n "$dir" ] && [ -d "$root/$dir" ] && seeds+=("$root/$dir")
+    while IFS= read -r dir || [ -n "$dir" ]; do
+      [ -n "$dir" ] && [ "${dir#\#}" = "$dir" ] || continue
+      [ "${dir#/}" != "$dir" ] || dir="$root/$dir"
+      if [ -d "$dir" ]; then seeds+=("$dir"); else echo "fuzz: $name: no seed folder $dir, skipped"; fi
     done < "$root/fuzz/$name.seeds"
   fi
   echo "fuzz: $name for ${seconds}s"

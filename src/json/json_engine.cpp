@@ -7,7 +7,7 @@ namespace talvoren {
 
 namespace {
 
-constexpr uint32_t kLinearSearchLimit = 16;
+constexpr uint32_t kLinearSearchLimit = 32;
 
 uint32_t stride(const JsonValue& container) {
   return container.kind == JsonKind::Object ? 2 : 1;

@@ -1,10 +1,11 @@
 #include "json/json_parser.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cstdlib>
 #include <cstring>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,43 @@ constexpr std::array<bool, 256> kPlainStringByte = [] {
 
 bool isDigit(char c) {
   return c >= '0' && c <= '9';
+}
+
+constexpr uint64_t kEachByte = 0x0101010101010101ull;
+constexpr uint64_t kHighBits = 0x8080808080808080ull;
+
+// The first byte from p that a string cannot copy as it is. Eight bytes at a time: the high bit of
+// a byte of `flags` is set for a quote, a backslash, a control byte or a non-ASCII byte. (Borrows
+// can set bits above a true hit, never below one, so the lowest set bit is exact.)
+const char* plainRunEnd(const char* p, const char* end) {
+  if constexpr (std::endian::native == std::endian::little) {
+    while (end - p >= 8) {
+      uint64_t w;
+      std::memcpy(&w, p, 8);
+      uint64_t quote = w ^ (kEachByte * '"');
+      uint64_t backslash = w ^ (kEachByte * '\\');
+      uint64_t flags = ((quote - kEachByte) & ~quote) | ((backslash - kEachByte) & ~backslash) |
+                       ((w - kEachByte * 0x20) & ~w) | w;
+      flags &= kHighBits;
+      if (flags) return p + std::countr_zero(flags) / 8;
+      p += 8;
+    }
+  }
+  while (p < end && kPlainStringByte[static_cast<unsigned char>(*p)]) ++p;
+  return p;
+}
+
+// A quick hash of a member name for spotting duplicate names: its length and up to eight bytes
+// from each end. Equal names always collide; the caller compares the names themselves.
+size_t nameHash(std::string_view name) {
+  uint64_t head = 0, tail = 0;
+  size_t n = std::min<size_t>(name.size(), 8);
+  if (n > 0) {
+    std::memcpy(&head, name.data(), n);
+    std::memcpy(&tail, name.data() + name.size() - n, n);
+  }
+  uint64_t h = (head * 0x9E3779B97F4A7C15ull) ^ (tail * 0xC2B2AE3D27D4EB4Full) ^ name.size();
+  return static_cast<size_t>(h ^ (h >> 29));
 }
 
 int hexDigit(char c) {
@@ -206,7 +244,7 @@ class Parser {
     size_t offset = texts_.size();
     for (;;) {
       const char* run = p_;
-      while (p_ < end_ && kPlainStringByte[static_cast<unsigned char>(*p_)]) ++p_;
+      p_ = plainRunEnd(p_, end_);
       texts_.append(run, p_);
       if (p_ == end_) return fail("the text ends inside a string");
       unsigned char c = static_cast<unsigned char>(*p_);
@@ -327,8 +365,7 @@ class Parser {
       size_t slot = 0;
       if (hashed) {
         size_t mask = table_.size() - 1;
-        for (slot = std::hash<std::string_view>{}(n)&mask; table_[slot] != 0;
-             slot = (slot + 1) & mask) {
+        for (slot = nameHash(n) & mask; table_[slot] != 0; slot = (slot + 1) & mask) {
           if (name(start + 2 * (table_[slot] - 1)) == n) {
             found = table_[slot] - 1;
             break;
