@@ -1,12 +1,13 @@
 #include "drafts/draft_reading.h"
 
+#include "drafts/draft_tree.h"
 #include "drafts/encryption_guess.h"
 #include "drafts/segment_index.h"
 #include "drafts/subtitle_text.h"
 #include "drafts/time_range.h"
 #include "json/json_document.h"
+#include "json/json_engine.h"
 #include "platform/file_bytes.h"
-#include "platform/number_text.h"
 #include "platform/text_encoding.h"
 
 namespace talvoren {
@@ -18,29 +19,40 @@ constexpr char kSeparator = '\\';
 constexpr char kSeparator = '/';
 #endif
 
-std::string materialPath(int k) {
-  return "materials.texts[" + integerToText(k) + "]";
-}
-
 // Row k's segment: the one that names text material k, or else the k-th of the second track,
-// the place where drafts without material ids keep their text segments.
-SegmentTimes rowTimes(JsonDocument& draft, const SegmentIndex& index, int k) {
-  const std::string id = draft.valueText(materialPath(k) + ".id");
-  if (const SegmentTimes* named = id.empty() ? nullptr : index.find(id)) return *named;
-  return segmentTimes(draft, 1, k);
+// where drafts without material ids keep their text segments.
+SegmentTimes rowTimes(const DraftTree& draft, const SegmentIndex& index, DraftTree::Node material,
+                      uint32_t k) {
+  const std::string id = draft.text(draft.member(material, "id"));
+  DraftTree::Node segment = id.empty() ? nullptr : index.find(id);
+  if (!segment) {
+    const DraftTree::Node second = draft.element(draft.member(draft.root(), "tracks"), 1);
+    segment = draft.element(draft.member(second, "segments"), k);
+  }
+  return segmentTimes(draft, segment);
 }
 
-std::vector<SubtitleRow> readRows(JsonDocument& draft, int count) {
+std::vector<SubtitleRow> readRows(const DraftTree& draft, DraftTree::Node texts) {
   const SegmentIndex index(draft);
   JsonDocument scratch;
   std::vector<SubtitleRow> rows;
-  rows.reserve(count);
-  for (int k = 0; k < count; ++k) {
-    const SegmentTimes times = rowTimes(draft, index, k);
+  rows.reserve(draft.count(texts));
+  for (uint32_t k = 0; k < draft.count(texts); ++k) {
+    const DraftTree::Node material = draft.element(texts, k);
+    const SegmentTimes times = rowTimes(draft, index, material, k);
     rows.push_back({timeRangeText(times.start, times.duration),
-                    subtitleText(draft.valueText(materialPath(k) + ".content"), scratch)});
+                    subtitleText(draft.text(draft.member(material, "content")), scratch)});
   }
   return rows;
+}
+
+std::vector<SubtitleRow> rowsOfLoadedDraft(JsonDocument& document) {
+  const JsonEngineRef engine = document.engineObject();
+  if (!engine) return {};
+  const DraftTree draft(*engine);
+  const DraftTree::Node texts = draft.member(draft.member(draft.root(), "materials"), "texts");
+  if (draft.count(texts) == 0) return {};
+  return readRows(draft, texts);
 }
 
 }  // namespace
@@ -61,12 +73,13 @@ DraftReading readDraftFolder(const std::string& folder, JsonDocument& document) 
 
 DraftReading readDraftBytes(const Bytes& bytes, JsonDocument& document) {
   ScriptError error;
-  const bool loaded = document.load(utf8TextUntilZero(bytes), false, &error);
+  // Most drafts are UTF-8 already; only a draft with broken bytes pays for a mended copy.
+  const bool loaded = isUtf8Text(bytes) ? document.load(bytes, false, &error)
+                                        : document.load(utf8TextUntilZero(bytes), false, &error);
   DraftReading reading;
-  const int count = document.arrayCount("materials.texts");
-  if (count > 0) {
+  reading.rows = rowsOfLoadedDraft(document);
+  if (!reading.rows.empty()) {
     reading.outcome = DraftOutcome::rowsRead;
-    reading.rows = readRows(document, count);
   } else if (loaded || error.number == 0) {
     reading.outcome = DraftOutcome::noSubtitles;  // a JSON text, but no subtitles in it
   } else if (looksEncrypted(bytes)) {

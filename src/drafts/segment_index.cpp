@@ -1,37 +1,30 @@
 #include "drafts/segment_index.h"
 
-#include "json/json_document.h"
-#include "platform/number_text.h"
-
 namespace talvoren {
-namespace {
 
-std::string segmentPath(int track, int segment) {
-  return "tracks[" + integerToText(track) + "].segments[" + integerToText(segment) + "]";
+SegmentTimes segmentTimes(const DraftTree& draft, DraftTree::Node segment) {
+  const DraftTree::Node range = draft.member(segment, "target_timerange");
+  return {draft.text(draft.member(range, "start")), draft.text(draft.member(range, "duration"))};
 }
 
-}  // namespace
-
-SegmentTimes segmentTimes(JsonDocument& draft, int track, int segment) {
-  const std::string range = segmentPath(track, segment) + "['target_timerange']";
-  return {draft.valueText(range + ".start"), draft.valueText(range + ".duration")};
-}
-
-SegmentIndex::SegmentIndex(JsonDocument& draft) {
-  const int tracks = draft.arrayCount("tracks");
-  for (int track = 0; track < tracks; ++track) {
-    const int segments = draft.arrayCount("tracks[" + integerToText(track) + "].segments");
-    for (int segment = 0; segment < segments; ++segment) {
-      std::string id = draft.valueText(segmentPath(track, segment) + ".material_id");
-      if (id.empty() || byMaterial_.contains(id)) continue;
-      byMaterial_.emplace(std::move(id), segmentTimes(draft, track, segment));
+SegmentIndex::SegmentIndex(const DraftTree& draft) {
+  const DraftTree::Node tracks = draft.member(draft.root(), "tracks");
+  for (uint32_t t = 0; t < draft.count(tracks); ++t) {
+    const DraftTree::Node segments = draft.member(draft.element(tracks, t), "segments");
+    for (uint32_t s = 0; s < draft.count(segments); ++s) {
+      const DraftTree::Node segment = draft.element(segments, s);
+      const DraftTree::Node idValue = draft.member(segment, "material_id");
+      std::string_view id;
+      if (!idValue) continue;
+      if (!draft.stringView(idValue, id)) id = numberIds_.emplace_back(draft.text(idValue));
+      if (!id.empty()) byMaterial_.try_emplace(id, segment);
     }
   }
 }
 
-const SegmentTimes* SegmentIndex::find(std::string_view materialId) const {
-  const auto found = byMaterial_.find(std::string(materialId));
-  return found == byMaterial_.end() ? nullptr : &found->second;
+DraftTree::Node SegmentIndex::find(std::string_view materialId) const {
+  const auto found = byMaterial_.find(materialId);
+  return found == byMaterial_.end() ? nullptr : found->second;
 }
 
 }  // namespace talvoren

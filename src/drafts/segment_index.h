@@ -1,32 +1,35 @@
 #pragma once
 
+#include <deque>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 
+#include "drafts/draft_tree.h"
+
 namespace talvoren {
 
-class JsonDocument;
-
-// A segment's place on the timeline, as the document's value texts (microseconds).
+// A segment's place on the timeline, as value texts (microseconds); empty where it has none.
 struct SegmentTimes {
   std::string start;
   std::string duration;
 };
 
-// Every segment of every track, by the material it names. Built in one pass per draft. When
-// several segments name the same material, the first in track order keeps it.
+SegmentTimes segmentTimes(const DraftTree& draft, DraftTree::Node segment);
+
+// Every segment of every track, by the material it names, built in one pass per draft. When
+// several segments name the same material, the first in track order keeps it. Holds views into
+// the draft's tree: valid while the tree is.
 class SegmentIndex {
  public:
-  explicit SegmentIndex(JsonDocument& draft);
+  explicit SegmentIndex(const DraftTree& draft);
 
-  const SegmentTimes* find(std::string_view materialId) const;
+  // The segment naming the material, or nullptr.
+  DraftTree::Node find(std::string_view materialId) const;
 
  private:
-  std::unordered_map<std::string, SegmentTimes> byMaterial_;
+  std::unordered_map<std::string_view, DraftTree::Node> byMaterial_;
+  std::deque<std::string> numberIds_;  // ids written as numbers, in text form
 };
-
-// The times of segment `segment` of track `track`; empty texts where the draft has none.
-SegmentTimes segmentTimes(JsonDocument& draft, int track, int segment);
 
 }  // namespace talvoren

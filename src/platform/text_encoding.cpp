@@ -1,9 +1,10 @@
 #include "platform/text_encoding.h"
 
+#include <cstdint>
 #include <cstring>
 
-#include "platform/text_encoding_system.h"
 #include "json/json_utf8.h"
+#include "platform/text_encoding_system.h"
 
 namespace talvoren {
 namespace {
@@ -24,6 +25,14 @@ std::u16string unitsUntilZero(const Bytes& wide) {
     units += unit;
   }
   return units;
+}
+
+// Eight bytes at once: all below 0x80 and none zero. Drafts are mostly ASCII.
+bool isAsciiWithoutZero(const char* bytes) {
+  std::uint64_t word;
+  std::memcpy(&word, bytes, sizeof word);
+  constexpr std::uint64_t kLow = 0x0101010101010101, kHigh = 0x8080808080808080;
+  return ((word | ((word - kLow) & ~word)) & kHigh) == 0;
 }
 
 }  // namespace
@@ -62,6 +71,28 @@ std::string utf8ToLocalText(const Bytes& utf8) {
   return wideToLocalText(multiByteToWide(utf8, kUtf8CodePage));
 }
 
-std::string utf8TextUntilZero(const Bytes& utf8) { return wellFormedUtf8(untilZero(utf8)); }
+std::string utf8TextUntilZero(const Bytes& utf8) {
+  return wellFormedUtf8(untilZero(utf8));
+}
+
+bool isUtf8Text(const Bytes& utf8) {
+  for (std::size_t at = 0; at < utf8.size();) {
+    if (utf8.size() - at >= 8 && isAsciiWithoutZero(utf8.data() + at)) {
+      at += 8;
+      continue;
+    }
+    const auto byte = static_cast<unsigned char>(utf8[at]);
+    if (byte == 0) return false;
+    if (byte < 0x80) {
+      ++at;
+      continue;
+    }
+    std::size_t skip = 0;
+    const std::size_t length = utf8SequenceLength(utf8, at, skip);
+    if (length == 0) return false;
+    at += length;
+  }
+  return true;
+}
 
 }  // namespace talvoren

@@ -26,5 +26,7 @@ std::string utf8ToLocalText(const Bytes& utf8);
 // What UTF-8 -> UTF-16 -> UTF-8 gives, without the detour: the text up to its first zero byte,
 // each malformed sequence replaced by U+FFFD. Draft texts go this way, so no character is lost.
 std::string utf8TextUntilZero(const Bytes& utf8);
+// Whether utf8TextUntilZero would give the bytes back unchanged.
+bool isUtf8Text(const Bytes& utf8);
 
 }  // namespace talvoren

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "corpus.h"
 #include "drafts/draft_reading.h"
 #include "json/json_document.h"
+#include "platform/file_bytes.h"
 #include "temp_folder.h"
 
 namespace talvoren {
@@ -117,6 +120,35 @@ TEST(CorpusDrafts, NoRowKeepsMarkupOrJson) {
       EXPECT_FALSE(row.text.starts_with("<") || row.text.starts_with("{\""))
           << draft.name << ": " << row.text;
       EXPECT_EQ(row.timeRange.size(), 29u) << draft.name << ": " << row.timeRange;
+    }
+  }
+}
+
+// A draft cut short anywhere no longer loads; one with bytes changed may still load, but whatever
+// it gives keeps the shape of a row.
+TEST(CorpusDrafts, TruncatedAndFlippedDraftsEndAsTheyShould) {
+  const auto corpus = test::corpusDir("drafts");
+  if (!corpus) GTEST_SKIP() << "no corpus at " TALVOREN_CORPUS_DIR "/drafts: real drafts not read";
+  std::mt19937 random(20211220);
+  for (const auto& draft : kCorpus) {
+    const Bytes bytes = fileBytes(draftFolder(*corpus, draft.name) + "/" + kDraftFileName);
+    ASSERT_FALSE(bytes.empty()) << draft.name;
+    for (int cut = 0; cut < 10; ++cut) {
+      const std::size_t size = random() % (bytes.size() - 1);
+      JsonDocument document;
+      const DraftReading reading = readDraftBytes(bytes.substr(0, size), document);
+      EXPECT_EQ(reading.outcome, DraftOutcome::notJson) << draft.name << " cut at " << size;
+      EXPECT_TRUE(reading.rows.empty());
+    }
+    for (int flips = 1; flips <= 64; flips *= 4) {
+      Bytes changed = bytes;
+      for (int i = 0; i < flips; ++i) changed[random() % changed.size()] ^= 1 << (random() % 8);
+      JsonDocument document;
+      const DraftReading reading = readDraftBytes(changed, document);
+      EXPECT_EQ(reading.outcome == DraftOutcome::rowsRead, !reading.rows.empty());
+      for (const auto& row : reading.rows) {
+        EXPECT_NE(row.timeRange.find(" --> "), std::string::npos) << draft.name;
+      }
     }
   }
 }

@@ -128,5 +128,13 @@ TEST(Utf8TextUntilZero, KeepsEveryCharacterAndReplacesOnlyWhatIsBroken) {
   for (const auto& c : cases) EXPECT_EQ(utf8TextUntilZero(c.in), c.out) << c.name;
 }
 
+TEST(IsUtf8Text, OnlyWhatComesBackUnchanged) {
+  EXPECT_TRUE(isUtf8Text(""));
+  EXPECT_TRUE(isUtf8Text("{\"字\": \"\xF0\x9F\x98\x80\"}"));
+  EXPECT_FALSE(isUtf8Text("a\0b"s));
+  EXPECT_FALSE(isUtf8Text("a\x80"));
+  EXPECT_FALSE(isUtf8Text("\xE5\xAD"));
+}
+
 }  // namespace
 }  // namespace talvoren
