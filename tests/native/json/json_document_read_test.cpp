@@ -151,6 +151,7 @@ TEST_F(LoadedDraft, ResolvePathRewritesAsTheRootNameRuleSays) {
                          {"materials.texts", "da.materials.texts", true},
                          {"da.materials", "da.materials", true},
                          {"da.absent", "da.da.absent", false},
+                         {"da.nothing", "da.da.nothing", false},
                          {"data.x", "da.data.x", false},
                          {"nothing", "da.nothing", false},
                          {"tracks[1]['target']", "da.tracks[1]['target']", false}}) {
@@ -185,6 +186,8 @@ TEST_F(LoadedDraft, TypeCodes) {
                                          {"nothing", 0},
                                          {"absent.child", -1},
                                          {"nothing.child", -1},
+                                         {"da.count", 2},
+                                         {"da.nothing", -1},  // null: rewritten to da.da.nothing
                                          {"flag", 1},
                                          {"count", 2},
                                          {"materials", 4},
