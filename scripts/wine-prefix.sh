@@ -4,21 +4,23 @@
 set -euo pipefail
 [ $# -eq 1 ] || { echo "usage: $0 PREFIX" >&2; exit 2; }
 prefix="$1"
-fonts="$prefix/drive_c/windows/Fonts"
+here="$(cd "$(dirname "$0")" && pwd)"
+ready="$prefix/.talvoren-ready"
+[ -f "$ready" ] && exit 0
+
+if [ ! -f "$prefix/system.reg" ]; then
+  mkdir -p "$prefix"
+  echo "wine: making the prefix $prefix"
+  "$here/wine-run.sh" "$prefix" wineboot -i
+fi
+# Without a window manager (bare Xvfb) Wine waits two seconds for one at every hide or destroy of
+# a managed window; unmanaged windows skip that wait.
+"$here/wine-run.sh" "$prefix" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
 # This Wine build does not load its own fonts from /usr/share/wine/fonts; without Marlett the
 # caption buttons show letters. Fonts in the prefix's Fonts folder are loaded.
-add_wine_fonts() {
-  [ -f /usr/share/wine/fonts/marlett.ttf ] && [ ! -f "$fonts/marlett.ttf" ] &&
-    cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
-  return 0
-}
-if [ -f "$prefix/system.reg" ]; then
-  add_wine_fonts
-  exit 0
+if [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+  cp /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/"
 fi
-mkdir -p "$prefix"
-echo "wine: making the prefix $prefix"
-"$(dirname "$0")/wine-run.sh" "$prefix" wineboot -i
 # The registry files are complete only once this prefix's server has gone.
 WINEPREFIX="$prefix" /usr/lib/wine/wineserver -w
-add_wine_fonts
+touch "$ready"

@@ -77,7 +77,14 @@ int ReportList::firstSelectedRow() const {
 }
 
 void ReportList::onNotify(const NMHDR& header) {
-  if (header.code == NM_DBLCLK) raise(Event::DoubleClicked);
+  if (header.code != NM_DBLCLK) return;
+  const auto& activate = reinterpret_cast<const NMITEMACTIVATE&>(header);
+  int shift = 0;
+  if (activate.uKeyFlags & LVKF_SHIFT) shift |= 1;
+  if (activate.uKeyFlags & LVKF_CONTROL) shift |= 2;
+  if (activate.uKeyFlags & LVKF_ALT) shift |= 4;
+  raise(Event::DoubleClicked,
+        {.button = 1, .shift = shift, .x = activate.ptAction.x, .y = activate.ptAction.y});
 }
 
 }  // namespace talvoren::win32

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/utf16.h"
+#include "platform/win32/run_time.h"
+
+namespace talvoren::test {
+
+// Reading controls back through their handles, as another program would.
+
+inline std::string textOf(HWND window) {
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(
+      static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return toUtf8(text);
+}
+
+// A window's place in the client coordinates of `top`: left, top, width, height.
+struct Box {
+  int left, top, width, height;
+  bool operator==(const Box&) const = default;
+};
+
+inline Box boxIn(HWND window, HWND top) {
+  RECT rect;
+  GetWindowRect(window, &rect);
+  MapWindowPoints(nullptr, top, reinterpret_cast<POINT*>(&rect), 2);
+  return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+inline LONG_PTR styleOf(HWND window) {
+  return GetWindowLongPtrW(window, GWL_STYLE);
+}
+
+inline LPARAM pointParam(POINT point) {
+  return MAKELPARAM(point.x, point.y);
+}
+
+inline void pumpMessages() {
+  win32::processPendingEvents();
+}
+
+// A left click as the mouse gives it: press and release at a client point of `window`.
+inline void click(HWND window, POINT point) {
+  PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, pointParam(point));
+  PostMessageW(window, WM_LBUTTONUP, 0, pointParam(point));
+  pumpMessages();
+}
+
+inline void doubleClick(HWND window, POINT point) {
+  PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, pointParam(point));
+  PostMessageW(window, WM_LBUTTONUP, 0, pointParam(point));
+  PostMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, pointParam(point));
+  PostMessageW(window, WM_LBUTTONUP, 0, pointParam(point));
+  pumpMessages();
+}
+
+inline void pressKey(HWND window, WPARAM key) {
+  PostMessageW(window, WM_KEYDOWN, key, 1);
+  PostMessageW(window, WM_KEYUP, key, 0xC0000001);
+  pumpMessages();
+}
+
+}  // namespace talvoren::test
