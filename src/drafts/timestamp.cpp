@@ -6,7 +6,8 @@ namespace talvoren {
 namespace {
 
 std::string twoDigits(int32_t value) {
-  return value < 10 ? "0" + integerToText(value) : integerToText(value);
+  std::string text(value < 10 ? 1 : 0, '0');
+  return text += integerToText(value);
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <filesystem>
+
 #include "draft_test_support.h"
 #include "json/json_document.h"
 #include "temp_folder.h"
@@ -246,6 +249,30 @@ TEST(ReadDraftFolder, FoldersWithoutADraft) {
     EXPECT_EQ(reading.outcome, c.outcome) << c.name;
     EXPECT_TRUE(reading.rows.empty()) << c.name;
     EXPECT_EQ(document.arrayCount("materials.texts"), 0) << c.name << ": the old draft is gone";
+  }
+}
+
+// The demo drafts that `make run` opens must show their words.
+TEST(ReadDraftFolder, ExampleDrafts) {
+  const std::filesystem::path examples =
+      std::filesystem::path(TALVOREN_FIXTURES_DIR) / ".." / ".." / "examples" / "drafts";
+  const struct {
+    const char* name;
+    Strings texts;
+  } cases[] = {
+      {"周末爬山",
+       {"周末一早，我们出发去爬山。", "山脚下的空气特别清新 🌿", "  半山腰歇一歇，\n喝口水再走。",
+        "终于到山顶啦！", "下次见 👋"}},
+      {"做一碗面", {"先把水烧开", "面条下锅，煮三分钟", "加一把青菜和一个鸡蛋", "出锅前撒点葱花"}},
+      {"旧版草稿", {"大家好，欢迎收看。", "今天我们聊聊读书。", "谢谢观看！"}},
+  };
+  for (const auto& c : cases) {
+    JsonDocument document;
+    const DraftReading reading = readDraftFolder(
+        test::TempFolder::utf8(
+            examples / std::filesystem::path(std::u8string(c.name, c.name + std::strlen(c.name)))),
+        document);
+    EXPECT_EQ(test::texts(reading), c.texts) << c.name;
   }
 }
 
