@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "../drafts/temp_folder.h"
 
 namespace talvoren {
@@ -50,6 +54,24 @@ TEST(ReadWholeFile, AFolderIsNotReadable) {
   EXPECT_EQ(contents.status, FileReadStatus::unreadable);
   EXPECT_TRUE(contents.bytes.empty());
 }
+
+#ifdef _WIN32
+// The editor keeps a draft open while it works on it. A writer that lets others read is read
+// through; one that locks everyone out gives nothing.
+TEST(ReadWholeFile, AFileOpenForWritingByAnotherProgram) {
+  test::TempFolder folder;
+  const auto path = folder.writeFile("held.json", "{}");
+  for (const DWORD share : {DWORD{FILE_SHARE_READ | FILE_SHARE_WRITE}, DWORD{0}}) {
+    HANDLE writer = CreateFileW(path.wstring().c_str(), GENERIC_WRITE, share, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+    const FileContents contents = readWholeFile(test::TempFolder::utf8(path));
+    CloseHandle(writer);
+    EXPECT_EQ(contents.status, share ? FileReadStatus::read : FileReadStatus::unreadable);
+    EXPECT_EQ(contents.bytes, share ? "{}" : "");
+  }
+}
+#endif
 
 }  // namespace
 }  // namespace talvoren
