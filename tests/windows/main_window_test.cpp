@@ -281,5 +281,33 @@ TEST_F(MainWindowTest, TabsShowTheReadPageFirstAndSwitchOnAClick) {
   EXPECT_FALSE(IsWindowVisible(control("保存路径")));
 }
 
+// The caption's colour near its left end, as drawn on the screen.
+COLORREF captionColour(HWND window) {
+  const HDC dc = GetWindowDC(window);
+  const COLORREF colour = GetPixel(dc, 30, 10);
+  ReleaseDC(window, dc);
+  return colour;
+}
+
+TEST_F(MainWindowTest, KeepsItsActiveLookWhileTheDraftListWindowIsActive) {
+  auto standIn = std::make_unique<win32::Form>(test::draftListStandIn());
+  ASSERT_TRUE(standIn->load());
+  const HWND draftList = standIn->handle();
+  adoptDraftListWindow(std::move(standIn));
+  win32::Form stranger{test::draftListStandIn()};
+  ASSERT_TRUE(stranger.load());
+
+  SetActiveWindow(window);
+  SetActiveWindow(draftList);
+  test::pumpMessages();
+  ASSERT_EQ(GetActiveWindow(), draftList);
+  EXPECT_EQ(captionColour(window), GetSysColor(COLOR_ACTIVECAPTION));
+
+  SetActiveWindow(stranger.handle());
+  test::pumpMessages();
+  EXPECT_EQ(captionColour(window), GetSysColor(COLOR_INACTIVECAPTION)) << "any other window";
+  stranger.destroy();
+}
+
 }  // namespace
 }  // namespace talvoren::app

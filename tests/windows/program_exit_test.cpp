@@ -15,18 +15,10 @@
 #include "platform/utf16.h"
 #include "platform/win32/run_time.h"
 #include "platform/win32/version_info.h"
+#include "window_probe.h"
 
 namespace talvoren::app {
 namespace {
-
-// A window standing in for the draft list window, which arrives with the draft list.
-win32::WindowSpec draftListStandIn() {
-  return {.className = L"TalvorenDraftListStandIn",
-          .outerWidth = 230,
-          .outerHeight = 515,
-          .style = WS_POPUP | WS_DLGFRAME | WS_VISIBLE,
-          .exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW};
-}
 
 struct Seen {
   HWND main = nullptr;
@@ -38,7 +30,7 @@ Seen seen;
 // user does.
 void CALLBACK openDraftListThenClose(HWND, UINT, UINT_PTR id, DWORD) {
   KillTimer(nullptr, id);
-  auto draftList = std::make_unique<win32::Form>(draftListStandIn());
+  auto draftList = std::make_unique<win32::Form>(test::draftListStandIn());
   if (draftList->load()) seen.draftList = draftList->handle();
   adoptDraftListWindow(std::move(draftList));
   seen.main = mainWindow().handle();

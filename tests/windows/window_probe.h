@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/utf16.h"
+#include "platform/win32/form_spec.h"
 #include "platform/win32/run_time.h"
 
 namespace talvoren::test {
@@ -30,6 +31,15 @@ inline Box boxIn(HWND window, HWND top) {
   GetWindowRect(window, &rect);
   MapWindowPoints(nullptr, top, reinterpret_cast<POINT*>(&rect), 2);
   return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// A window standing in for the draft list window, which arrives with the draft list.
+inline win32::WindowSpec draftListStandIn() {
+  return {.className = L"TalvorenDraftListStandIn",
+          .outerWidth = 230,
+          .outerHeight = 515,
+          .style = WS_POPUP | WS_DLGFRAME | WS_VISIBLE,
+          .exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW};
 }
 
 inline LONG_PTR styleOf(HWND window) {

@@ -13,7 +13,28 @@ constexpr UINT kDestroyLater = WM_APP + 0x100;
 
 }  // namespace
 
+namespace {
+
+std::vector<Form*>& liveForms() {
+  static std::vector<Form*> forms;
+  return forms;
+}
+
+}  // namespace
+
+// This window, a companion, loses the activation: a window that kept its active look for it
+// turns inactive now, unless it is the one being activated.
+void Form::releaseKeptLooks(HWND activated) const {
+  for (const Form* form : liveForms()) {
+    if (form != this && form->window_ && form->companion_ == window_ &&
+        form->window_ != activated) {
+      SendMessageW(form->window_, WM_NCACTIVATE, FALSE, 0);
+    }
+  }
+}
+
 Form::Form(WindowSpec spec) : spec_(std::move(spec)) {
+  liveForms().push_back(this);
   entries_.reserve(spec_.controls.size());
   for (const ControlSpec& control : spec_.controls) {
     entries_.push_back({control, makeControl(control, entries_.size() + 1)});
@@ -22,6 +43,7 @@ Form::Form(WindowSpec spec) : spec_(std::move(spec)) {
 
 Form::~Form() {
   if (window_) DestroyWindow(window_);
+  std::erase(liveForms(), this);
 }
 
 void Form::destroy() {
@@ -143,6 +165,7 @@ LRESULT Form::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_NCACTIVATE:
       // lParam names the window taking the activation; while it is our companion we keep
       // drawing the title bar as active.
+      if (!wParam) releaseKeptLooks(reinterpret_cast<HWND>(lParam));
       if (!wParam && companion_ && reinterpret_cast<HWND>(lParam) == companion_) {
         return DefWindowProcW(window, message, TRUE, lParam);
       }

@@ -62,6 +62,7 @@ class Form {
   LRESULT onSetCursor(HWND window, WPARAM wParam, LPARAM lParam);
   void onTimer(UINT_PTR id);
   void onNonClientDestroy();
+  void releaseKeptLooks(HWND activated) const;
 
   bool buildControls();
   bool buildControl(Entry& entry);
