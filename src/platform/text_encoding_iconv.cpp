@@ -6,9 +6,9 @@
 #include <cerrno>
 #include <string>
 
+#include "json/json_utf8.h"
 #include "platform/text_encoding.h"
 #include "platform/text_encoding_system.h"
-#include "json/json_utf8.h"
 #include "platform/utf16.h"
 
 namespace talvoren::detail {

@@ -9,8 +9,8 @@ namespace {
 
 using namespace std::string_literals;
 
-std::string noise(std::size_t size) {
-  std::string bytes;
+// `size` bytes of noise after the given start.
+std::string noise(std::size_t size, std::string bytes = {}) {
   unsigned state = 12345;
   for (std::size_t i = 0; i < size; ++i) {
     state = state * 1103515245 + 12345;
@@ -30,12 +30,12 @@ TEST(LooksEncrypted, Cases) {
     bool encrypted;
   } cases[] = {
       {"random bytes", noise(5000), true},
-      {"random bytes after a zero", "\0"s + noise(100), true},
+      {"random bytes after a zero", noise(100, "\0"s), true},
       {"one base64 line", base64 + base64, true},
       {"base64 in wrapped lines", base64 + "\r\n" + base64 + "\n" + base64, true},
       {"broken JSON object", "{\"materials\": {\"texts\": [", false},
       {"broken JSON after blanks and a byte-order mark", "\xEF\xBB\xBF \n[1, 2", false},
-      {"noise after an opening brace", "{" + noise(200), false},
+      {"noise after an opening brace", noise(200, "{"), false},
       {"a sentence", "This is not a draft, it is a note.", false},
       {"Chinese text", "这不是草稿，只是一段说明文字。这不是草稿，只是一段说明文字。", false},
       {"a short word", "undefined", false},
