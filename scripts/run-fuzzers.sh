@@ -25,5 +25,5 @@ for target in "$build"/fuzz/fuzz_*; do
   "$target" -max_total_time="$seconds" -rss_limit_mb=4096 -print_final_stats=1 \
     -artifact_prefix="$work/artifacts/" "$work/corpus" "${seeds[@]}" 2>"$work/log" ||
     { tail -n 60 "$work/log"; echo "fuzz: $name FAILED"; exit 1; }
-  grep -E '^(stat::number_of_executed_units|Done)' "$work/log" || true
+  grep -aE '^(stat::number_of_executed_units|Done)' "$work/log" || true
 done
