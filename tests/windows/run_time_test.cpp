@@ -27,12 +27,14 @@ WindowSpec testFormSpec() {
   bar.partWidths = {100, 100};
   bar.partTexts = {"一", "二"};
   ControlSpec timer{.name = "计时", .kind = ControlKind::Timer};
+  ControlSpec label{.name = "标签", .kind = ControlKind::Label, .place = {220, 40, 80, 20}};
+  label.text = "打开";
   return {.className = L"TalvorenRunTimeTest",
           .caption = "run time",
           .outerWidth = 400,
           .outerHeight = 300,
           .style = WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE,
-          .controls = {edit, combo, list, button, bar, timer}};
+          .controls = {edit, combo, list, button, bar, timer, label}};
 }
 
 class RunTimeTest : public testing::Test {
@@ -57,6 +59,25 @@ TEST_F(RunTimeTest, WritingAnEditsTextRaisesTextChangedOnceEvenWhenUnchanged) {
   EXPECT_EQ(seen, std::vector<std::string>{"十秒"}) << "raised at once, inside the write";
   form.edit("编辑框").setText("十秒");
   EXPECT_EQ(seen.size(), 2u);
+}
+
+TEST_F(RunTimeTest, TypingRaisesTextChangedPerKeystroke) {
+  int changes = 0;
+  form.on("编辑框", Event::TextChanged, [&](const EventArgs&) { ++changes; });
+  const HWND edit = form.edit("编辑框").handle();
+  SetFocus(edit);
+  for (const WPARAM key : {'1', '2'}) test::pressKey(edit, key);
+  EXPECT_EQ(form.edit("编辑框").text(), "12");
+  EXPECT_EQ(changes, 2);
+}
+
+TEST_F(RunTimeTest, PressingALabelRaisesMouseDown) {
+  EventArgs press;
+  form.on("标签", Event::MouseDown, [&](const EventArgs& e) { press = e; });
+  test::click(form.control("标签").handle(), {5, 6});
+  EXPECT_EQ(press.button, 1);
+  EXPECT_EQ(press.x, 5);
+  EXPECT_EQ(press.y, 6);
 }
 
 TEST_F(RunTimeTest, SelectingFromCodeRaisesNothingButTheUserRaisesItemSelected) {
