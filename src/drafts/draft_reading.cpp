@@ -19,29 +19,34 @@ constexpr char kSeparator = '\\';
 constexpr char kSeparator = '/';
 #endif
 
+// Where the members of the last material and segment read stood (see DraftTree::member).
+struct RowHints {
+  uint32_t id = 0, content = 0;
+  SegmentHints segment;
+};
+
 // Row k's segment: the one that names text material k, or else the k-th of the second track,
 // where drafts without material ids keep their text segments.
-SegmentTimes rowTimes(const DraftTree& draft, const SegmentIndex& index, DraftTree::Node material,
-                      uint32_t k) {
-  const std::string id = draft.text(draft.member(material, "id"));
-  DraftTree::Node segment = id.empty() ? nullptr : index.find(id);
-  if (!segment) {
-    const DraftTree::Node second = draft.element(draft.member(draft.root(), "tracks"), 1);
-    segment = draft.element(draft.member(second, "segments"), k);
-  }
-  return segmentTimes(draft, segment);
+DraftTree::Node rowSegment(const DraftTree& draft, const SegmentIndex& index,
+                           DraftTree::Node material, uint32_t k, RowHints& hints) {
+  const std::string id = draft.text(draft.member(material, "id", &hints.id));
+  if (DraftTree::Node named = id.empty() ? nullptr : index.find(id)) return named;
+  const DraftTree::Node second = draft.element(draft.member(draft.root(), "tracks"), 1);
+  return draft.element(draft.member(second, "segments"), k);
 }
 
 std::vector<SubtitleRow> readRows(const DraftTree& draft, DraftTree::Node texts) {
   const SegmentIndex index(draft);
   JsonDocument scratch;
+  RowHints hints;
   std::vector<SubtitleRow> rows;
   rows.reserve(draft.count(texts));
   for (uint32_t k = 0; k < draft.count(texts); ++k) {
     const DraftTree::Node material = draft.element(texts, k);
-    const SegmentTimes times = rowTimes(draft, index, material, k);
-    rows.push_back({timeRangeText(times.start, times.duration),
-                    subtitleText(draft.text(draft.member(material, "content")), scratch)});
+    const DraftTree::Node segment = rowSegment(draft, index, material, k, hints);
+    const SegmentTimes times = segmentTimes(draft, segment, hints.segment);
+    const std::string content = draft.text(draft.member(material, "content", &hints.content));
+    rows.push_back({timeRangeText(times.start, times.duration), subtitleText(content, scratch)});
   }
   return rows;
 }

@@ -17,11 +17,16 @@ DraftTree::Node DraftTree::root() const {
   return present(engine_.root());
 }
 
-DraftTree::Node DraftTree::member(Node from, std::string_view name) const {
+DraftTree::Node DraftTree::member(Node from, std::string_view name, uint32_t* hint) const {
   if (!from || from->kind != JsonKind::Object) return nullptr;
-  // Linear: draft objects hold a few dozen members, and the first with the name is the one.
+  // Names are unique in a loaded object, so a name found at the hint is the one.
+  if (hint && *hint < from->size && engine_.memberName(*from, *hint) == name) {
+    return present(engine_.node(JsonEngine::memberId(*from, *hint)));
+  }
+  // Linear: draft objects hold a few dozen members.
   for (uint32_t m = 0; m < from->size; ++m) {
     if (engine_.memberName(*from, m) == name) {
+      if (hint) *hint = m;
       return present(engine_.node(JsonEngine::memberId(*from, m)));
     }
   }

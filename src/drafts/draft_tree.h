@@ -20,7 +20,9 @@ class DraftTree {
   explicit DraftTree(const JsonEngine& engine) : engine_(engine) {}
 
   Node root() const;
-  Node member(Node from, std::string_view name) const;
+  // `hint`, when given, is where the name stood in the last object asked: the objects of one
+  // array share their layout, so the first look usually finds it.
+  Node member(Node from, std::string_view name, uint32_t* hint = nullptr) const;
   // An array's element, or the member an index names in an object, as a script reads from[i].
   Node element(Node from, uint32_t index) const;
   // An array's length; 0 for anything else.

@@ -15,7 +15,12 @@ struct SegmentTimes {
   std::string duration;
 };
 
-SegmentTimes segmentTimes(const DraftTree& draft, DraftTree::Node segment);
+// Where the members of the last segment read stood (see DraftTree::member).
+struct SegmentHints {
+  uint32_t range = 0, start = 0, duration = 0;
+};
+
+SegmentTimes segmentTimes(const DraftTree& draft, DraftTree::Node segment, SegmentHints& hints);
 
 // Every segment of every track, by the material it names, built in one pass per draft. When
 // several segments name the same material, the first in track order keeps it. Holds views into

@@ -1,5 +1,7 @@
 #include "platform/file_bytes.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <memory>
@@ -20,8 +22,12 @@ FileContents readWholeFile(const std::string& path) {
     return {missing ? FileReadStatus::missing : FileReadStatus::unreadable, {}};
   }
   FileContents contents{FileReadStatus::read, {}};
-  // Read in growing pieces rather than trusting a size query: a file may change while we read it,
-  // and a folder opens here but cannot be read.
+  // The size is only a hint for the buffer (a folder reports a meaningless one); reading goes on
+  // to the end, since a file may change while we read it.
+  struct stat status {};
+  if (fstat(fileno(file.get()), &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
+    contents.bytes.reserve(static_cast<std::size_t>(status.st_size));
+  }
   char buffer[1 << 16];
   while (true) {
     const std::size_t got = std::fread(buffer, 1, sizeof buffer, file.get());
