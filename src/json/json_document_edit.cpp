@@ -97,9 +97,13 @@ bool JsonDocument::setMember(const std::string& path, const std::string& value, 
   if (target.state == PathState::Failed) return false;
   try {
     if (!valueIsJson) return store(*engine_, target, engine_->makeString(wellFormedUtf8(value)));
-    JsonParseResult parsed = parseJsonEvalForm(value.empty() ? "{}" : value, *engine_);
+    // A merge takes the value as it is written; a replacement evaluates it, which reads a
+    // quoted text once more.
+    bool merge = target.state == PathState::Present && target.value.kind == JsonKind::Object;
+    std::string_view text = value.empty() ? std::string_view("{}") : std::string_view(value);
+    JsonParseResult parsed = merge ? parseJson(text, *engine_) : parseJsonEvalForm(text, *engine_);
     if (!parsed.ok || !fitsDepth(target, parsed.depth)) return false;
-    if (target.state == PathState::Present && target.value.kind == JsonKind::Object) {
+    if (merge) {
       extend(*engine_, target.id, parsed.value);
       return true;
     }

@@ -62,6 +62,8 @@ TEST(JsonDocumentEdit, SetMemberJsonMergesOrReplaces) {
        "6"},
       {"a quoted JSON text is read once more",
        [](D d) { return d.setMember("num", R"("[1]")", true); }, true, "num", "[1]"},
+      {"a quoted text merges nothing", [](D d) { return d.setMember("obj.o", R"("[5]")", true); },
+       true, "obj.o", R"({"x":1})"},
       {"absent parent fails", [](D d) { return d.setMember("nope.x", "1", true); }, false, "nope",
        ""},
       {"bad JSON changes nothing", [](D d) { return d.setMember("obj", "{\"s\":1,", true); }, false,

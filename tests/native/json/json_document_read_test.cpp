@@ -65,6 +65,9 @@ TEST(JsonDocumentLifecycle, DestroyedDocumentAnswersAsFailed) {
   EXPECT_FALSE(doc.load("{}", false, &error));
   EXPECT_EQ(error.number, 7);  // untouched without an engine
   EXPECT_FALSE(doc.exists(""));
+  std::string path = "x";
+  EXPECT_FALSE(doc.resolvePath(path));
+  EXPECT_EQ(path, "da.x");  // the rewrite needs no engine
   EXPECT_EQ(doc.typeCode(""), -1);
   EXPECT_EQ(doc.valueText(""), "");
   EXPECT_EQ(doc.rootJson(), "");
