@@ -11,30 +11,36 @@ namespace {
 // Posted to a window whose destruction was requested; the loop carries it out.
 constexpr UINT kDestroyLater = WM_APP + 0x100;
 
+struct KeptLookRelease {
+  HWND companion;
+  HWND activated;
+};
+
 }  // namespace
 
-namespace {
-
-std::vector<Form*>& liveForms() {
-  static std::vector<Form*> forms;
-  return forms;
+// One top-level window of this thread: if it is a form keeping its active look for the
+// companion, and not the window being activated, it turns inactive.
+BOOL CALLBACK Form::releaseKeptLook(HWND top, LPARAM data) {
+  const auto& release = *reinterpret_cast<const KeptLookRelease*>(data);
+  if (GetWindowLongPtrW(top, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&Form::windowProc)) {
+    return TRUE;
+  }
+  const auto* form = reinterpret_cast<const Form*>(GetWindowLongPtrW(top, GWLP_USERDATA));
+  if (form && top == form->window_ && form->companion_ == release.companion &&
+      top != release.activated) {
+    SendMessageW(top, WM_NCACTIVATE, FALSE, 0);
+  }
+  return TRUE;
 }
 
-}  // namespace
-
-// This window, a companion, loses the activation: a window that kept its active look for it
-// turns inactive now, unless it is the one being activated.
+// This window loses the activation: a window that kept its active look for it turns inactive
+// now, unless it is the one being activated.
 void Form::releaseKeptLooks(HWND activated) const {
-  for (const Form* form : liveForms()) {
-    if (form != this && form->window_ && form->companion_ == window_ &&
-        form->window_ != activated) {
-      SendMessageW(form->window_, WM_NCACTIVATE, FALSE, 0);
-    }
-  }
+  KeptLookRelease release{window_, activated};
+  EnumThreadWindows(GetCurrentThreadId(), releaseKeptLook, reinterpret_cast<LPARAM>(&release));
 }
 
 Form::Form(WindowSpec spec) : spec_(std::move(spec)) {
-  liveForms().push_back(this);
   entries_.reserve(spec_.controls.size());
   for (const ControlSpec& control : spec_.controls) {
     entries_.push_back({control, makeControl(control, entries_.size() + 1)});
@@ -43,7 +49,6 @@ Form::Form(WindowSpec spec) : spec_(std::move(spec)) {
 
 Form::~Form() {
   if (window_) DestroyWindow(window_);
-  std::erase(liveForms(), this);
 }
 
 void Form::destroy() {

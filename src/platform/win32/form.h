@@ -63,6 +63,7 @@ class Form {
   void onTimer(UINT_PTR id);
   void onNonClientDestroy();
   void releaseKeptLooks(HWND activated) const;
+  static BOOL CALLBACK releaseKeptLook(HWND top, LPARAM data);
 
   bool buildControls();
   bool buildControl(Entry& entry);
