@@ -3,6 +3,11 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "app/main_window.h"
 #include "platform/win32/run_time.h"
 #include "window_probe.h"
@@ -279,6 +284,35 @@ TEST_F(MainWindowTest, TabsShowTheReadPageFirstAndSwitchOnAClick) {
   test::click(tab, {(readTab.left + readTab.right) / 2, (readTab.top + readTab.bottom) / 2});
   EXPECT_TRUE(IsWindowVisible(control("草稿路径")));
   EXPECT_FALSE(IsWindowVisible(control("保存路径")));
+}
+
+TEST_F(MainWindowTest, BindsExactlyTheEventsOfItsTable) {
+  using win32::Event;
+  using Binding = std::pair<std::string, Event>;
+  std::vector<Binding> expected = {
+      {"", Event::Created},
+      {"", Event::PositionChanged},
+      {"", Event::Destroying},
+      {"草稿路径", Event::TextChanged},
+      {"路径设置1", Event::Clicked},
+      {"保存路径", Event::TextChanged},
+      {"路径设置2", Event::Clicked},
+      {"路径打开", Event::MouseDown},
+      {"保存样式", Event::ItemSelected},
+      {"自动保存模式", Event::ItemSelected},
+      {"时间间隔", Event::TextChanged},
+      {"时钟", Event::TimerElapsed},
+      {"列表框", Event::DoubleClicked},
+      {"列表框", Event::KeyDown},
+      {"列表框", Event::MouseDown},
+      {"修改框", Event::KeyDown},
+      {"另存为", Event::Clicked},
+      {"保存", Event::Clicked},
+  };
+  std::vector<Binding> bound = mainWindow().boundEvents();
+  std::sort(expected.begin(), expected.end());
+  std::sort(bound.begin(), bound.end());
+  EXPECT_EQ(bound, expected);
 }
 
 // The caption's colour near its left end, as drawn on the screen.

@@ -37,6 +37,7 @@ class Control {
   void focus();
 
   void bind(Event event, Handler handler) { handlers_[event] = std::move(handler); }
+  bool handles(Event event) const { return handlers_.contains(event); }
   void raise(Event event, const EventArgs& args = {}) const;
 
   // Reflected by the parent window: the control turns them into its own events.

@@ -63,6 +63,19 @@ void Form::on(std::string_view control, Event event, Handler handler) {
   this->control(control).bind(event, std::move(handler));
 }
 
+std::vector<std::pair<std::string, Event>> Form::boundEvents() const {
+  std::vector<std::pair<std::string, Event>> bound;
+  for (const auto& [event, handler] : windowHandlers_) bound.emplace_back("", event);
+  for (const Entry& entry : entries_) {
+    for (int event = 0; event <= static_cast<int>(Event::TimerElapsed); ++event) {
+      if (entry.control->handles(static_cast<Event>(event))) {
+        bound.emplace_back(entry.spec.name, static_cast<Event>(event));
+      }
+    }
+  }
+  return bound;
+}
+
 void Form::raiseWindowEvent(Event event) {
   const auto found = windowHandlers_.find(event);
   if (found != windowHandlers_.end() && found->second) found->second({});

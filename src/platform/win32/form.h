@@ -4,7 +4,9 @@
 
 #include <map>
 #include <memory>
+#include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/win32/controls.h"
@@ -32,6 +34,8 @@ class Form {
 
   // Binds a handler to an event of a control, or of the window itself when `control` is "".
   void on(std::string_view control, Event event, Handler handler);
+  // Every (control name, event) with a handler, the window's own under "", in table order.
+  std::vector<std::pair<std::string, Event>> boundEvents() const;
 
   Control& control(std::string_view name);
   Edit& edit(std::string_view name);
