@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,10 @@ struct Box {
   int left, top, width, height;
   bool operator==(const Box&) const = default;
 };
+
+inline void PrintTo(const Box& box, std::ostream* out) {
+  *out << "{" << box.left << ", " << box.top << ", " << box.width << ", " << box.height << "}";
+}
 
 inline Box boxIn(HWND window, HWND top) {
   RECT rect;
