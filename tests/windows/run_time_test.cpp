@@ -256,6 +256,27 @@ TEST_F(RunTimeTest, CreatedThenPositionChangedAreRaisedByTheLoad) {
   processPendingEvents();
 }
 
+LRESULT CALLBACK refuseEveryWindow(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND) return 1;
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST(FormLoad, AWindowTheSystemRefusesIsNotLoadedAndRaisesNothing) {
+  initialiseRunTime();
+  const int loadedBefore = loadedWindowCount();
+  Form form{testFormSpec()};
+  bool created = false;
+  form.on("", Event::Created, [&](const EventArgs&) { created = true; });
+  const HHOOK hook = SetWindowsHookExW(WH_CBT, refuseEveryWindow, nullptr, GetCurrentThreadId());
+  ASSERT_NE(hook, nullptr);
+  const bool loaded = form.load();
+  UnhookWindowsHookEx(hook);
+  EXPECT_FALSE(loaded);
+  EXPECT_FALSE(form.isLoaded());
+  EXPECT_FALSE(created);
+  EXPECT_EQ(loadedWindowCount(), loadedBefore);
+}
+
 std::vector<int>& calls() {
   static std::vector<int> list;
   return list;

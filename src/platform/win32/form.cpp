@@ -247,7 +247,11 @@ void Form::onNonClientDestroy() {
   fonts_.clear();
   window_ = nullptr;
   created_ = false;
-  noteWindowGone();
+  // A window whose creation failed half-way was never counted as loaded.
+  if (counted_) {
+    counted_ = false;
+    noteWindowGone();
+  }
 }
 
 }  // namespace talvoren::win32

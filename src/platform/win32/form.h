@@ -85,6 +85,7 @@ class Form {
   HWND window_ = nullptr;
   HWND companion_ = nullptr;
   bool created_ = false;
+  bool counted_ = false;  // among the run time's loaded windows
   std::vector<Entry> entries_;
   std::map<HWND, Entry*> byHandle_;
   std::map<std::string, POINT, std::less<>> pageOffsets_;  // display area within each tab control

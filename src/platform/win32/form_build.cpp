@@ -117,6 +117,7 @@ bool Form::load() {
     return false;
   }
   noteWindowLoaded();
+  counted_ = true;
   if (!buildControls()) {
     DestroyWindow(window);
     return false;
