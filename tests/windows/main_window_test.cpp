@@ -140,6 +140,14 @@ TEST_F(MainWindowTest, FoldersCannotBeTypedInto) {
   }
 }
 
+TEST_F(MainWindowTest, TypingFromOutsideLeavesTheDraftFolderBoxUnchanged) {
+  const HWND box = control("草稿路径");
+  ASSERT_TRUE(test::xdotool(L"mousemove " + test::screenPoint(box, {10, 10}) +
+                            L" click 1 type --delay 30 abc"));
+  EXPECT_TRUE(test::pumpUntil([&] { return GetFocus() == box; })) << "the click reached it";
+  EXPECT_EQ(textOf(box), "");
+}
+
 TEST_F(MainWindowTest, DropDownListsHoldTheirItemsWithTheFirstSelected) {
   const struct {
     const char* name;
@@ -281,7 +289,12 @@ TEST_F(MainWindowTest, TabsShowTheReadPageFirstAndSwitchOnAClick) {
 
   RECT readTab;
   SendMessageW(tab, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&readTab));
-  test::click(tab, {(readTab.left + readTab.right) / 2, (readTab.top + readTab.bottom) / 2});
+  // The user's own click, from outside the process.
+  ASSERT_TRUE(test::xdotool(L"mousemove " +
+                            test::screenPoint(tab, {(readTab.left + readTab.right) / 2,
+                                                    (readTab.top + readTab.bottom) / 2}) +
+                            L" click 1"));
+  EXPECT_TRUE(test::pumpUntil([&] { return SendMessageW(tab, TCM_GETCURSEL, 0, 0) == 0; }));
   EXPECT_TRUE(IsWindowVisible(control("草稿路径")));
   EXPECT_FALSE(IsWindowVisible(control("保存路径")));
 }

@@ -190,34 +190,6 @@ TEST_F(RunTimeTest, DoubleClickOnTheTableRaisesDoubleClickedWithItsPosition) {
   EXPECT_EQ(seen.y, first.y);
 }
 
-// Runs xdotool, which sends its input through the X server as a user's mouse and keyboard do.
-// Wine starts Linux programs too; their exit code does not come back, so none is checked.
-bool xdotool(const std::wstring& arguments) {
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  std::wstring command = L"/usr/bin/xdotool " + arguments;
-  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process)) {
-    return false;
-  }
-  WaitForSingleObject(process.hProcess, 30000);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return true;
-}
-
-// Pumps messages until `done` holds; a bounded wait, so a lost event fails instead of hanging.
-template <typename Condition>
-bool pumpUntil(Condition done) {
-  const ULONGLONG deadline = GetTickCount64() + 10000;
-  while (!done() && GetTickCount64() < deadline) {
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
-    processPendingEvents();
-  }
-  return done();
-}
-
 TEST_F(RunTimeTest, RealDoubleClickFromOutsideReachesTheTable) {
   ReportList& list = form.reportList("表格");
   list.setCell(list.appendRow(), 1, "一");
@@ -230,11 +202,9 @@ TEST_F(RunTimeTest, RealDoubleClickFromOutsideReachesTheTable) {
   SetForegroundWindow(form.handle());
   processPendingEvents();
   const POINT row = rowCentre(list.handle(), 0);
-  POINT screen = row;
-  ClientToScreen(list.handle(), &screen);
-  ASSERT_TRUE(xdotool(L"mousemove " + std::to_wstring(screen.x) + L" " + std::to_wstring(screen.y) +
-                      L" click --repeat 2 --delay 80 1"));
-  EXPECT_TRUE(pumpUntil([&] { return doubleClicks == 1; }));
+  ASSERT_TRUE(test::xdotool(L"mousemove " + test::screenPoint(list.handle(), row) +
+                            L" click --repeat 2 --delay 80 1"));
+  EXPECT_TRUE(test::pumpUntil([&] { return doubleClicks == 1; }));
   EXPECT_EQ(seen.x, row.x);
   EXPECT_EQ(seen.y, row.y);
   EXPECT_EQ(list.firstSelectedRow(), 0);
@@ -244,12 +214,10 @@ TEST_F(RunTimeTest, RealTypingFromOutsideRaisesTextChangedPerKey) {
   int changes = 0;
   form.on("编辑框", Event::TextChanged, [&](const EventArgs&) { ++changes; });
   const HWND edit = form.edit("编辑框").handle();
-  POINT screen{5, 5};
-  ClientToScreen(edit, &screen);
   // A click gives the edit box the keyboard, as a user would.
-  ASSERT_TRUE(xdotool(L"mousemove " + std::to_wstring(screen.x) + L" " + std::to_wstring(screen.y) +
-                      L" click 1 type --delay 50 42"));
-  EXPECT_TRUE(pumpUntil([&] { return form.edit("编辑框").text() == "42"; }))
+  ASSERT_TRUE(test::xdotool(L"mousemove " + test::screenPoint(edit, {5, 5}) +
+                            L" click 1 type --delay 50 42"));
+  EXPECT_TRUE(test::pumpUntil([&] { return form.edit("编辑框").text() == "42"; }))
       << form.edit("编辑框").text();
   EXPECT_EQ(changes, 2);
 }
@@ -270,7 +238,7 @@ TEST_F(RunTimeTest, TimerPeriodRules) {
   EXPECT_EQ(timer.period(), 0);
   timer.setPeriod(10);
   EXPECT_EQ(timer.period(), 10);
-  EXPECT_TRUE(pumpUntil([&] { return ticks > 0; }));
+  EXPECT_TRUE(test::pumpUntil([&] { return ticks > 0; }));
   timer.setPeriod(0);
   EXPECT_EQ(timer.period(), 0);
   EXPECT_FALSE(KillTimer(form.handle(), timer.id())) << "stopping removed the system timer";

@@ -80,4 +80,38 @@ inline void pressKey(HWND window, WPARAM key) {
   pumpMessages();
 }
 
+// Runs xdotool, which sends its input through the X server as a user's mouse and keyboard do.
+// On a bare X display Win32 screen coordinates are X coordinates.
+// Wine starts Linux programs too; their exit code does not come back, so none is checked.
+inline bool xdotool(const std::wstring& arguments) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  std::wstring command = L"/usr/bin/xdotool " + arguments;
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    return false;
+  }
+  WaitForSingleObject(process.hProcess, 30000);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return true;
+}
+
+// Pumps messages until `done` holds; a bounded wait, so a lost event fails instead of hanging.
+template <typename Condition>
+bool pumpUntil(Condition done) {
+  const ULONGLONG deadline = GetTickCount64() + 10000;
+  while (!done() && GetTickCount64() < deadline) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+    win32::processPendingEvents();
+  }
+  return done();
+}
+
+inline std::wstring screenPoint(HWND window, POINT client) {
+  ClientToScreen(window, &client);
+  return std::to_wstring(client.x) + L" " + std::to_wstring(client.y);
+}
+
 }  // namespace talvoren::test
