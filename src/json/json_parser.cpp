@@ -50,17 +50,23 @@ const char* plainRunEnd(const char* p, const char* end) {
   return p;
 }
 
-// A quick hash of a member name for spotting duplicate names: its length and up to eight bytes
-// from each end. Equal names always collide; the caller compares the names themselves.
+// A hash of a member name over all its bytes, eight at a time, so that no family of names can
+// make every name collide by accident.
 size_t nameHash(std::string_view name) {
-  uint64_t head = 0, tail = 0;
-  size_t n = std::min<size_t>(name.size(), 8);
-  if (n > 0) {
-    std::memcpy(&head, name.data(), n);
-    std::memcpy(&tail, name.data() + name.size() - n, n);
+  const char* p = name.data();
+  size_t n = name.size();
+  uint64_t h = n * 0x9E3779B97F4A7C15ull;
+  size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    uint64_t w;
+    std::memcpy(&w, p + i, 8);
+    h = (h ^ w) * 0xC2B2AE3D27D4EB4Full;
+    h ^= h >> 29;
   }
-  uint64_t h = (head * 0x9E3779B97F4A7C15ull) ^ (tail * 0xC2B2AE3D27D4EB4Full) ^ name.size();
-  return static_cast<size_t>(h ^ (h >> 29));
+  uint64_t tail = 0;
+  for (; i < n; ++i) tail = (tail << 8) | static_cast<unsigned char>(p[i]);
+  h = (h ^ tail) * 0x165667B19E3779F9ull;
+  return static_cast<size_t>(h ^ (h >> 32));
 }
 
 int hexDigit(char c) {
@@ -91,7 +97,8 @@ class Parser {
 
  private:
   struct Frame {
-    size_t start;  // first pending child on the stack
+    size_t start;      // first pending child on the stack
+    size_t firstName;  // first pending entry of nameEntries_
     bool object;
   };
 
@@ -105,38 +112,39 @@ class Parser {
   }
   bool at(char c) const { return p_ < end_ && *p_ == c; }
 
+  // Every value is parsed straight into its place on the stack, where it waits for its container
+  // to close; copying a value just written field by field would stall the processor.
   bool parseText() {
     if (end_ - p_ >= 3 && std::memcmp(p_, "\xEF\xBB\xBF", 3) == 0) p_ += 3;
-    JsonValue value;
     for (;;) {
       skipSpace();
       if (at('{') || at('[')) {
         bool object = *p_++ == '{';
         if (frames_.size() >= static_cast<size_t>(JsonEngine::kMaxDepth))
           return fail("the brackets are nested too deeply");
-        frames_.push_back({stack_.size(), object});
+        frames_.push_back({stack_.size(), nameEntries_.size(), object});
         skipSpace();
         if (at(object ? '}' : ']')) {
           ++p_;
-          if (!close(value)) return false;
+          if (!close()) return false;
         } else {
           if (object && !parseName()) return false;
           continue;
         }
-      } else if (!parseScalar(value)) {
+      } else if (!parseScalar(stack_.emplace_back())) {
         return false;
       }
-      // A value is complete: hand it to its container, closing containers as they end.
+      // A value is complete on top of the stack: go on in its container, closing containers as
+      // they end.
       for (;;) {
         noteDepth();
         if (frames_.empty()) {
           skipSpace();
           if (p_ != end_) return fail("unexpected text after the value");
           result_.ok = true;
-          result_.value = value;
+          result_.value = stack_.back();
           return true;
         }
-        stack_.push_back(value);
         skipSpace();
         bool object = frames_.back().object;
         if (at(',')) {
@@ -147,7 +155,7 @@ class Parser {
         if (!at(object ? '}' : ']'))
           return fail(object ? "expected ',' or '}' after a member" : "expected ',' or ']'");
         ++p_;
-        if (!close(value)) return false;
+        if (!close()) return false;
       }
     }
   }
@@ -160,9 +168,9 @@ class Parser {
   bool parseName() {
     skipSpace();
     if (!at('"')) return fail("expected a member name in double quotes");
-    JsonValue name;
+    JsonValue& name = stack_.emplace_back();
     if (!parseString(name)) return false;
-    stack_.push_back(name);
+    nameEntries_.push_back(intern(name));
     skipSpace();
     if (!at(':')) return fail("expected ':' after the member name");
     ++p_;
@@ -343,6 +351,65 @@ class Parser {
     return true;
   }
 
+  // Member names repeat a great deal (a draft has a few hundred distinct names in hundreds of
+  // thousands of members), so each distinct name is stored once and shared. The table also spots
+  // duplicate names cheaply: closing an object stamps the entries of its names, and an entry
+  // already stamped by the same object is a duplicate. After kMaxInterned distinct names the rest
+  // stay unshared, which bounds the table for any text; their objects take the slower check.
+  struct InternEntry {
+    uint64_t offset;
+    uint32_t size;
+    uint32_t hash;
+    uint64_t stamp;
+  };
+  static constexpr size_t kMaxInterned = 1 << 16;
+  static constexpr uint32_t kNotInterned = UINT32_MAX;
+
+  uint32_t intern(JsonValue& name) {
+    std::string_view text = std::string_view(texts_).substr(name.textOffset, name.size);
+    size_t hash = nameHash(text);
+    if (internIndex_.empty()) internIndex_.assign(1024, 0);
+    size_t mask = internIndex_.size() - 1;
+    for (size_t at = hash & mask;; at = (at + 1) & mask) {
+      uint32_t e = internIndex_[at];
+      if (e == 0) {
+        if (entries_.size() == kMaxInterned) return kNotInterned;
+        entries_.push_back({name.textOffset, name.size, static_cast<uint32_t>(hash), 0});
+        internIndex_[at] = static_cast<uint32_t>(entries_.size());
+        if (entries_.size() * 2 > internIndex_.size()) growInternIndex();
+        return static_cast<uint32_t>(entries_.size() - 1);
+      }
+      const InternEntry& entry = entries_[e - 1];
+      if (entry.hash == static_cast<uint32_t>(hash) && entry.size == name.size &&
+          std::memcmp(texts_.data() + entry.offset, text.data(), name.size) == 0) {
+        texts_.resize(name.textOffset);  // drop the copy just made
+        name.textOffset = entry.offset;
+        return e - 1;
+      }
+    }
+  }
+
+  void growInternIndex() {
+    internIndex_.assign(internIndex_.size() * 2, 0);
+    size_t mask = internIndex_.size() - 1;
+    for (size_t e = 0; e < entries_.size(); ++e) {
+      size_t at = entries_[e].hash & mask;
+      while (internIndex_[at] != 0) at = (at + 1) & mask;
+      internIndex_[at] = static_cast<uint32_t>(e + 1);
+    }
+  }
+
+  // Whether the names of the object being closed may hold a duplicate.
+  bool mayRepeatNames(size_t firstName) {
+    uint64_t stamp = ++closedObjects_;
+    for (size_t i = firstName; i < nameEntries_.size(); ++i) {
+      uint32_t e = nameEntries_[i];
+      if (e == kNotInterned || entries_[e].stamp == stamp) return true;
+      entries_[e].stamp = stamp;
+    }
+    return false;
+  }
+
   std::string_view name(size_t at) const {
     const JsonValue& v = stack_[at];
     return std::string_view(texts_).substr(v.textOffset, v.size);
@@ -387,17 +454,23 @@ class Parser {
     stack_.resize(start + 2 * kept);
   }
 
-  bool close(JsonValue& value) {
+  // Moves the children of the innermost container to the node pool and leaves the container in
+  // their place on the stack.
+  bool close() {
     Frame frame = frames_.back();
     frames_.pop_back();
-    if (frame.object) dropDuplicateNames(frame.start);
+    if (frame.object) {
+      if (mayRepeatNames(frame.firstName)) dropDuplicateNames(frame.start);
+      nameEntries_.resize(frame.firstName);
+    }
     size_t slots = stack_.size() - frame.start;
     if (nodes_.size() + slots >= JsonEngine::kNone) return fail("the text holds too many values");
     uint32_t first = static_cast<uint32_t>(nodes_.size());
     nodes_.insert(nodes_.end(), stack_.begin() + static_cast<ptrdiff_t>(frame.start), stack_.end());
     stack_.resize(frame.start);
     uint32_t size = static_cast<uint32_t>(frame.object ? slots / 2 : slots);
-    value = JsonValue::container(frame.object ? JsonKind::Object : JsonKind::Array, first, size);
+    stack_.push_back(
+        JsonValue::container(frame.object ? JsonKind::Object : JsonKind::Array, first, size));
     return true;
   }
 
@@ -409,6 +482,10 @@ class Parser {
   std::vector<JsonValue> stack_;
   std::vector<Frame> frames_;
   std::vector<uint32_t> table_;
+  std::vector<InternEntry> entries_;
+  std::vector<uint32_t> internIndex_;  // entry + 1 by name hash; 0: free
+  std::vector<uint32_t> nameEntries_;  // the intern entry of each pending member name
+  uint64_t closedObjects_ = 0;
   JsonParseResult result_;
 };
 

@@ -61,6 +61,34 @@ TEST(JsonParser, AcceptsAndWritesBack) {
   }
 }
 
+TEST(JsonParser, DuplicateNamesKeepFirstPlaceAndLastValue) {
+  struct Case {
+    std::string text;
+    std::string json;
+  };
+  std::vector<Case> cases = {
+      {R"({"x":1,"o":{"x":2,"y":0,"x":4},"x":3})", R"({"x":3,"o":{"x":4,"y":0}})"},
+      {R"([{"a":1,"b":2},{"b":3,"a":4,"b":5}])", R"([{"a":1,"b":2},{"b":5,"a":4}])"},
+      {R"({"":1,"":2})", R"({"":2})"},
+  };
+  // Wide objects, and more distinct names than are shared, take the slower check.
+  std::string wide = "{", wideJson = "{";
+  for (int i = 0; i < 70000; ++i) {
+    std::string member = "\"k" + std::to_string(i) + "\":" + std::to_string(i);
+    wide += member + ",";
+    wideJson += member + (i + 1 < 70000 ? "," : "");
+  }
+  wide += "\"k5\":\"again\",\"k69999\":true}";
+  wideJson += "}";
+  size_t at = wideJson.find("\"k5\":5");
+  wideJson.replace(at, 6, "\"k5\":\"again\"");
+  wideJson.replace(wideJson.size() - 6, 5, "true");
+  cases.push_back({wide, wideJson});
+  cases.push_back(
+      {"[" + wide + "," + R"({"k1":1,"k1":2})" + "]", "[" + wideJson + R"(,{"k1":2}])"});
+  for (const Case& c : cases) EXPECT_EQ(reparsed(c.text), c.json) << c.text.substr(0, 80);
+}
+
 TEST(JsonParser, RefusesWithPosition) {
   struct Case {
     std::string text;
