@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <cstdint>
 
 #include "app/main_window.h"
@@ -11,6 +9,7 @@
 #include "drafts/draft_reading.h"
 #include "drafts/import_status.h"
 #include "platform/win32/message_wait.h"
+#include "platform/win32/report_list_filler.h"
 
 namespace talvoren::app {
 namespace {
@@ -38,24 +37,6 @@ class DraftListDisabled {
   HWND list_;
 };
 
-// Adding rows to a list that redraws after each one costs a paint per row; the rows are shown
-// together once all are in.
-class RedrawHeld {
- public:
-  explicit RedrawHeld(HWND window) : window_(window) {
-    SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
-  }
-  RedrawHeld(const RedrawHeld&) = delete;
-  RedrawHeld& operator=(const RedrawHeld&) = delete;
-  ~RedrawHeld() {
-    SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(window_, nullptr, TRUE);
-  }
-
- private:
-  HWND window_;
-};
-
 void showStatus(win32::StatusBar& bar, const std::string& text) {
   bar.setPartText(0, text);
   UpdateWindow(bar.handle());
@@ -64,15 +45,11 @@ void showStatus(win32::StatusBar& bar, const std::string& text) {
 void appendRows(win32::ReportList& table, win32::StatusBar& bar,
                 const std::vector<SubtitleRow>& rows, const std::string& name) {
   const auto count = static_cast<int64_t>(rows.size());
-  RedrawHeld held(table.handle());
-  SendMessageW(table.handle(), LVM_SETITEMCOUNT, rows.size(), LVSICF_NOINVALIDATEALL);
+  win32::ReportListFiller filler(table.handle(), rows.size());
   for (int64_t i = 1; i <= count; ++i) {
     const SubtitleRow& subtitle = rows[static_cast<size_t>(i - 1)];
-    const int row = table.appendRow();
-    table.setCell(row, 0, subtitle.timeRange);
-    table.setCell(row, 1, subtitle.text);
+    filler.append(subtitle.timeRange, subtitle.text);
     if (i % kProgressStep == 0 || i == count) showStatus(bar, importStatusText(name, i, count));
-    win32::waitPumpingMessages(0, 0);
   }
 }
 
@@ -91,6 +68,10 @@ void importDraft(const std::string& folder) {
     return;
   }
   appendRows(table, bar, reading.rows, state.currentDraftName);
+  // With nothing to wait for, this returns at once without dispatching any event, so the import
+  // never handles input halfway. It runs once, not after every row: each wait makes a kernel
+  // timer, which under Wine costs as much as a hundred rows.
+  win32::waitPumpingMessages(0, 0);
 }
 
 }  // namespace talvoren::app

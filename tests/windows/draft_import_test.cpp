@@ -90,27 +90,29 @@ TEST_F(DraftImportTest, FolderNamesWithChineseSpacesAndEmojiImport) {
   EXPECT_EQ(status(), " 草稿：" + name + "  解析成功！[ 2/ 2]");
 }
 
+// The subtitle table tells its window of every row that goes in; the draft list's state is looked
+// at then.
+struct EnabledWhileAdding {
+  static LRESULT CALLBACK watch(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                DWORD_PTR data) {
+    auto& self = *reinterpret_cast<EnabledWhileAdding*>(data);
+    if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == LVN_INSERTITEM) {
+      self.seen.push_back(IsWindowEnabled(self.draftList) != FALSE);
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+  }
+  HWND draftList;
+  std::vector<bool> seen;
+};
+
 TEST_F(DraftImportTest, TheDraftListIsDisabledWhileTheImportRuns) {
   listDrafts(3);
-  // Each row going into the subtitle table looks at the draft list's state.
-  std::vector<bool> enabledWhileAdding;
-  const HWND list = draftList().handle();
+  EnabledWhileAdding watch{draftList().handle(), {}};
+  SetWindowSubclass(window, EnabledWhileAdding::watch, 1, reinterpret_cast<DWORD_PTR>(&watch));
   app::sharedState().currentDraftName = "B";
-  struct Watch {
-    static LRESULT CALLBACK proc(HWND w, UINT m, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
-      if (m == LVM_INSERTITEMW) {
-        auto* watch = reinterpret_cast<Watch*>(data);
-        watch->seen->push_back(IsWindowEnabled(watch->list) != FALSE);
-      }
-      return DefSubclassProc(w, m, wp, lp);
-    }
-    std::vector<bool>* seen;
-    HWND list;
-  } watch{&enabledWhileAdding, list};
-  SetWindowSubclass(table().handle(), Watch::proc, 1, reinterpret_cast<DWORD_PTR>(&watch));
   app::importDraft(drafts.text() + "B");
-  RemoveWindowSubclass(table().handle(), Watch::proc, 1);
-  EXPECT_EQ(enabledWhileAdding, (std::vector<bool>{false, false, false}));
+  RemoveWindowSubclass(window, EnabledWhileAdding::watch, 1);
+  EXPECT_EQ(watch.seen, (std::vector<bool>{false, false, false}));
   EXPECT_TRUE(draftList().enabled()) << "enabled again afterwards";
 }
 
