@@ -82,5 +82,51 @@ TEST_F(DraftFolderBrowseTest, CancellingLeavesTheBoxAndTheListAsTheyWere) {
   EXPECT_EQ(draftList().cell(0, 0), "A");
 }
 
+// What the real dialog showed, read while it is open; then it is cancelled as a user would.
+struct SeenDialog {
+  HWND dialog = nullptr;
+  HWND owner = nullptr;
+  bool showsPrompt = false;
+  bool hasEditField = false;
+};
+SeenDialog seenDialog;
+
+BOOL CALLBACK lookAtChild(HWND child, LPARAM) {
+  wchar_t className[32] = {};
+  GetClassNameW(child, className, 32);
+  if (std::wstring(className) == L"Edit") seenDialog.hasEditField = true;
+  if (textOf(child) == "请选择‘com.lveditor.draft’文件夹") seenDialog.showsPrompt = true;
+  return TRUE;
+}
+
+BOOL CALLBACK findDialog(HWND top, LPARAM) {
+  wchar_t className[32] = {};
+  GetClassNameW(top, className, 32);
+  if (std::wstring(className) != L"#32770" || !IsWindowVisible(top)) return TRUE;
+  seenDialog.dialog = top;
+  return FALSE;
+}
+
+void CALLBACK cancelTheDialog(HWND, UINT, UINT_PTR id, DWORD) {
+  EnumThreadWindows(GetCurrentThreadId(), findDialog, 0);
+  if (!seenDialog.dialog) return;  // not open yet: the timer comes again
+  KillTimer(nullptr, id);
+  seenDialog.owner = GetWindow(seenDialog.dialog, GW_OWNER);
+  EnumChildWindows(seenDialog.dialog, lookAtChild, 0);
+  PostMessageW(seenDialog.dialog, WM_COMMAND, IDCANCEL, 0);
+}
+
+using RealFolderDialogTest = DraftWindowsTest;
+
+TEST_F(RealFolderDialogTest, ShowsThePromptAndAnEditFieldOwnedByItsOwnerAndCancels) {
+  seenDialog = {};
+  SetTimer(nullptr, 0, 50, cancelTheDialog);
+  EXPECT_EQ(win32::browseForFolder(window, "请选择‘com.lveditor.draft’文件夹"), "");
+  ASSERT_NE(seenDialog.dialog, nullptr);
+  EXPECT_EQ(seenDialog.owner, window);
+  EXPECT_TRUE(seenDialog.showsPrompt);
+  EXPECT_TRUE(seenDialog.hasEditField);
+}
+
 }  // namespace
 }  // namespace talvoren::test

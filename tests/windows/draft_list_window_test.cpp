@@ -71,6 +71,18 @@ TEST_F(DraftListWindowTest, CannotBeMovedOrClosedByTheUser) {
   EXPECT_TRUE(app::draftListWindow()->isLoaded());
 }
 
+TEST_F(DraftListWindowTest, MainWindowKeepsItsActiveLookWhileTheDraftListWindowIsActive) {
+  SetActiveWindow(window);
+  SetActiveWindow(draftListHandle());
+  pumpMessages();
+  ASSERT_EQ(GetActiveWindow(), draftListHandle());
+  // The caption as drawn on the screen, near its left end.
+  const HDC dc = GetWindowDC(window);
+  const COLORREF caption = GetPixel(dc, 30, 10);
+  ReleaseDC(window, dc);
+  EXPECT_EQ(caption, GetSysColor(COLOR_ACTIVECAPTION));
+}
+
 TEST_F(DraftListWindowTest, ListHasItsPlaceColumnsFontAndTheTablesLook) {
   const HWND list = draftList().handle();
   EXPECT_EQ(boxIn(list, draftListHandle()), (Box{8, 8, 205, 495}));
