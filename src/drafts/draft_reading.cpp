@@ -37,7 +37,7 @@ DraftTree::Node rowSegment(const DraftTree& draft, const SegmentIndex& index,
 
 std::vector<SubtitleRow> readRows(const DraftTree& draft, DraftTree::Node texts) {
   const SegmentIndex index(draft);
-  JsonDocument scratch;
+  JsonEngine scratch;
   RowHints hints;
   std::vector<SubtitleRow> rows;
   rows.reserve(draft.count(texts));

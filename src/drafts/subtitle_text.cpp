@@ -1,11 +1,11 @@
 #include "drafts/subtitle_text.h"
 
-#include "json/json_document.h"
+#include "drafts/draft_tree.h"
+#include "json/json_engine.h"
+#include "json/json_parser.h"
 
 namespace talvoren {
 namespace {
-
-constexpr int kStringType = 6;
 
 bool isJsonBlank(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r';
@@ -21,6 +21,19 @@ bool looksLikeJsonObject(const std::string& content) {
 
 bool isMarkup(const std::string& content) {
   return !content.empty() && content.front() == '<' && content.back() == '>';
+}
+
+// The "text" member of a JSON object text, when it is a string.
+bool textMember(const std::string& content, JsonEngine& scratch, std::string& text) {
+  scratch.reset();
+  const JsonParseResult parsed = parseJson(content, scratch);
+  if (!parsed.ok) return false;
+  scratch.setRoot(parsed.value);
+  const DraftTree tree(scratch);
+  std::string_view member;
+  if (!tree.stringView(tree.member(tree.root(), "text"), member)) return false;
+  text = member;
+  return true;
 }
 
 }  // namespace
@@ -44,11 +57,9 @@ std::string textWithoutMarkup(const std::string& markup) {
   return text;
 }
 
-std::string subtitleText(const std::string& content, JsonDocument& scratch) {
-  if (looksLikeJsonObject(content) && scratch.load(content, true) &&
-      scratch.typeCode("text") == kStringType) {
-    return scratch.valueText("text");
-  }
+std::string subtitleText(const std::string& content, JsonEngine& scratch) {
+  std::string text;
+  if (looksLikeJsonObject(content) && textMember(content, scratch, text)) return text;
   if (isMarkup(content)) return textWithoutMarkup(content);
   return content;
 }
