@@ -6,6 +6,9 @@ function(talvoren_core_test name)
   target_link_libraries(${name} PRIVATE talvoren_core GTest::gtest)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
   if(WIN32)
+    # GCC 12 sees a false overlap in std::string's operator+ once it is inlined into the tests
+    # (GCC bug 105329); the MinGW build of the same sources would print it for every such line.
+    target_compile_options(${name} PRIVATE -Wno-restrict)
     # Under Wine the Linux folder is drive Z:.
     target_compile_definitions(${name} PRIVATE TALVOREN_CORPUS_DIR="Z:${TALVOREN_CORPUS_DIR}")
     add_test(NAME ${name} COMMAND ${name})
