@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/utf16.h"
-#include "platform/win32/form_spec.h"
+#include "platform/win32/form_table.h"
 #include "platform/win32/run_time.h"
 
 namespace talvoren::test {

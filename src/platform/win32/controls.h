@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/win32/form_spec.h"
+#include "platform/win32/form_table.h"
 
 namespace talvoren::win32 {
 

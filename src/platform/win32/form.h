@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/win32/controls.h"
-#include "platform/win32/form_spec.h"
+#include "platform/win32/form_table.h"
 #include "platform/win32/handles.h"
 
 namespace talvoren::win32 {
