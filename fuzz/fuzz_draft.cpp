@@ -7,7 +7,7 @@
 #include "drafts/draft_reading.h"
 #include "export/export_text.h"
 #include "json/json_document.h"
-#include "json/json_utf8.h"
+#include "platform/utf8.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "json/json_number_text.h"
 #include "json/json_parser.h"
 #include "json/json_path.h"
-#include "json/json_utf8.h"
+#include "platform/utf8.h"
 
 namespace talvoren {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "json/json_utf8.h"
+#include "platform/utf8.h"
 
 namespace talvoren {
 

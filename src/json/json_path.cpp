@@ -3,7 +3,7 @@
 #include <charconv>
 
 #include "json/json_number_text.h"
-#include "json/json_utf8.h"
+#include "platform/utf8.h"
 
 namespace talvoren {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "json/json_utf8.h"
+#include "platform/utf8.h"
 #include "platform/text_encoding_system.h"
 
 namespace talvoren {

@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <string>
 
-#include "json/json_utf8.h"
+#include "platform/utf8.h"
 #include "platform/text_encoding.h"
 #include "platform/text_encoding_system.h"
 #include "platform/utf16.h"

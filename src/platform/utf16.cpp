@@ -1,6 +1,6 @@
 #include "platform/utf16.h"
 
-#include "json/json_utf8.h"
+#include "platform/utf8.h"
 
 namespace talvoren {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "json/json_parser.h"
-#include "json/json_utf8.h"
+#include "platform/utf8.h"
 
 namespace talvoren {
 namespace {

@@ -1,4 +1,4 @@
-#include "json/json_utf8.h"
+#include "platform/utf8.h"
 
 namespace talvoren {
 
